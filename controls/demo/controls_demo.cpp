@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <vector>
 
 namespace {
 
@@ -45,19 +46,22 @@ protected:
     }
 };
 
-// A bar of the dialog's size, run through files until it reaches nReached of nFiles.
-CGradientProgressCtrl* MakeBar(QWidget* pParent, int nFiles, int nReached) {
+// A bar of the dialog's size.
+CGradientProgressCtrl* MakeBar(QWidget* pParent) {
     auto* pBar = new CGradientProgressCtrl(pParent);
     pBar->SetBorder(true);
     pBar->setFixedSize(397, 22);
-    pBar->show();
+    return pBar;
+}
+
+// Drives a bar as a conversion run over nFiles files does, up to position nReached.
+void Run(CGradientProgressCtrl* pBar, int nFiles, int nReached) {
     pBar->SetRange(1, nFiles);
     pBar->SetStep(1);
     pBar->m_bShowPercentage = true;
     while (pBar->GetPos() < nReached) {
         pBar->StepIt();
     }
-    return pBar;
 }
 
 } // namespace
@@ -71,21 +75,29 @@ int main(int argc, char** argv) {
         int nFiles;
         int nReached;
         const char* szCaption;
-    } aBars[] = {{8, 2, "1 of 8"},
-                 {3, 2, "1 of 3"},
-                 {3, 3, "2 of 3"},
-                 {4, 4, "3 of 4"},
-                 {4, 5, "after a run over 4 files"}};
-    for (const auto& bar : aBars) {
-        pLayout->addWidget(new QLabel(bar.szCaption, &window));
-        pLayout->addWidget(MakeBar(&window, bar.nFiles, bar.nReached));
+    } aRuns[] = {{8, 2, "position 2 of the range 1 to 8"},
+                 {3, 2, "position 2 of the range 1 to 3"},
+                 {3, 3, "position 3 of the range 1 to 3"},
+                 {4, 5, "after a run over 4 files: position 5 of 1 to 4"},
+                 {4, 5, "Reset after that run"},
+                 {4, 1, "Reset before any run"}};
+    std::vector<CGradientProgressCtrl*> bars;
+    for (const auto& run : aRuns) {
+        pLayout->addWidget(new QLabel(run.szCaption, &window));
+        bars.push_back(MakeBar(&window));
+        pLayout->addWidget(bars.back());
     }
-    pLayout->addWidget(new QLabel("after Reset", &window));
-    CGradientProgressCtrl* pReset = MakeBar(&window, 4, 3);
-    pLayout->addWidget(pReset);
-    pReset->ResetAndRepaint();
     pLayout->addWidget(new LogoFace);
     window.show();
+    QCoreApplication::processEvents();
+
+    // Bars paint only while they are on screen, as the dialog's bar does during a run.
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        Run(bars[i], aRuns[i].nFiles, aRuns[i].nReached);
+    }
+    bars[4]->ResetAndRepaint();
+    bars[5]->SetPos(0);
+    bars[5]->ResetAndRepaint();
 
     const QStringList args = app.arguments();
     const qsizetype nGrab = args.indexOf("--grab");
