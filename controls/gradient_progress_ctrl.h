@@ -19,6 +19,10 @@ class CDC;
 // The bar keeps a picture of its client area (Screen()): painting draws into that picture, and
 // the paint event shows it in one copy. A paint that draws nothing leaves the previous picture
 // on the screen; until the first one, the picture shows the parent's background.
+//
+// In a dialog: keep it as a member, give it the dialog as parent, SetBorder(true) for the
+// frame, and place it with setGeometry (the frame adds one pixel on each side to the client
+// area). Progress calls repaint it at once, also while a long operation blocks the event loop.
 class CGradientProgressCtrl : public CProgressCtrl {
     Q_OBJECT
 

@@ -110,12 +110,24 @@ TEST_F(GradientBar, NarrowBarSkipsBandsEvenly) {
     }
 }
 
-// The band crossing the filled width is drawn whole, the rest is the button face.
-TEST_F(GradientBar, PartialBarEndsWithTheCrossingBand) {
-    const QImage screen = Painted(510, 1, 4, false); // filled width 127.5 -> 127
-    EXPECT_EQ(At(screen, 127, 0), Band(63));
-    EXPECT_EQ(At(screen, 128, 0), kButtonFace);
-    EXPECT_EQ(At(screen, 509, 0), kButtonFace);
+// The band crossing the filled width is drawn whole, the rest is the button face; a band that
+// ends exactly at the filled width does not stop the bands. At 2 pixels per band:
+TEST_F(GradientBar, PartialBarEndsWithTheBandCrossingTheFilledWidth) {
+    const struct {
+        int nPos;
+        int nUpper;
+        int nLastColumn;        // the last coloured column
+    } aCases[] = {{1, 4, 127},  // filled width 127, band 63 spans 126 and 127
+                  {1, 5, 103}}; // filled width 102 = band 50's right edge: band 51 follows
+    for (const auto& c : aCases) {
+        const QImage screen = Painted(510, c.nPos, c.nUpper, false);
+        EXPECT_EQ(At(screen, c.nLastColumn, 0), Band(c.nLastColumn / 2))
+            << c.nPos << "/" << c.nUpper;
+        for (int x = c.nLastColumn + 1; x < 510; ++x) {
+            ASSERT_EQ(At(screen, x, 0), kButtonFace)
+                << c.nPos << "/" << c.nUpper << " column " << x;
+        }
+    }
 }
 
 TEST_F(GradientBar, ResetAndRepaintLeavesOneRedColumnAndTheButtonFace) {
