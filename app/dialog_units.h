@@ -36,10 +36,15 @@ constexpr QSize MapDialogSize(int cx, int cy) {
     return QSize(MulDiv(cx, kBaseUnitX, 4), MulDiv(cy, kBaseUnitY, 8));
 }
 
-// The dialogs are laid out for an 8-point font of 6 × 13 pixel base units; a font of 11 pixels
-// keeps the texts inside the controls the layout gives them.
+// The dialogs are laid out for an 8-point font of 6 × 13 pixel base units. An 11-pixel sans serif
+// with lines of 13 pixels and characters about that wide keeps the texts inside the controls the
+// layout gives them (the disclaimer's blocks follow each other at exactly that line height); the
+// desktop's own font, where none of these exists.
 inline void ApplyDialogFont(QWidget* pDialog) {
     QFont font = pDialog->font();
+    font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans Condensed"),
+                      font.family()});
     font.setPixelSize(11);
     pDialog->setFont(font);
 }

@@ -5,9 +5,9 @@
 #include "app/windows1252.h"
 
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <string>
 
 namespace orvane {
@@ -58,7 +58,13 @@ CSplash::CSplash(QWidget* pParent) : QDialog(pParent) {
     m_pResponsibility = AddText(this, ResponsibilityText(), MapDialogRect(7, 6, 278, 150));
     m_pCapabilities = AddText(this, CapabilitiesText(), MapDialogRect(7, 140, 289, 225));
     m_pContact = AddText(this, ContactText(), MapDialogRect(7, 355, 289, 40));
-    AddText(this, QString::fromLatin1(texts::kAcknowledgement), MapDialogRect(49, 380, 201, 19));
+    // The acknowledgement may need a line more in a font wider than the template's; the room
+    // above ACCEPT takes it.
+    QLabel* pAcknowledgement = AddText(this, QString::fromLatin1(texts::kAcknowledgement),
+                                       MapDialogRect(49, 380, 201, 19));
+    pAcknowledgement->resize(pAcknowledgement->width(),
+                             std::max(pAcknowledgement->height(),
+                                      pAcknowledgement->heightForWidth(pAcknowledgement->width())));
 
     auto* pAccept = new QPushButton(QString::fromLatin1(texts::kAccept), this);
     pAccept->setGeometry(MapDialogRect(126, 420, 50, 14));
@@ -68,12 +74,9 @@ CSplash::CSplash(QWidget* pParent) : QDialog(pParent) {
 }
 
 void ShowDisclaimer(QWidget* pOwner) {
-    QPointer<QWidget> owner(pOwner);
-    QTimer::singleShot(0, pOwner, [owner] {
-        if (!owner) {
-            return;
-        }
-        auto* pSplash = new CSplash(owner);
+    // Queued on pOwner: if pOwner goes away first, the disclaimer is never made.
+    QTimer::singleShot(0, pOwner, [pOwner] {
+        auto* pSplash = new CSplash(pOwner);
         pSplash->setAttribute(Qt::WA_DeleteOnClose);
         pSplash->setWindowModality(Qt::WindowModal);
         pSplash->show();
