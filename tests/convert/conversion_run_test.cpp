@@ -2,6 +2,7 @@
 #include "convert/messages.h"
 #include "temp_dir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -169,6 +170,28 @@ TEST_F(ConversionRunTest, OutputHeldByAnotherProgramIsReportedAndKept) {
                                          "the file and then select it again.");
     EXPECT_EQ(host.list, std::vector<std::string>{m_dir.File("b.sif")});
     EXPECT_EQ(ReadBytes(held), "earlier\r\n");
+}
+
+TEST_F(ConversionRunTest, ReadErrorIsReportedAndLeavesTheEarlierOutputIntact) {
+    // Reading a process's memory from offset 0 fails with an I/O error.
+    const auto source = m_dir.File("broken.sif");
+    std::filesystem::create_symlink("/proc/self/mem", source);
+    const auto earlier = m_dir.Write("BROKEN(Converted).SIF", "earlier\r\n");
+    FakeHost host({source, Sif("b.sif")});
+    const auto summary = RunConversion(host, Options());
+
+    ASSERT_EQ(host.messages.size(), 1U);
+    EXPECT_EQ(host.messages[0].text, messages::ReadWriteError(source, "Input/output error"));
+    EXPECT_EQ(host.messages[0].caption, "File Error");
+    EXPECT_EQ(ReadBytes(earlier), "earlier\r\n");
+    EXPECT_FALSE(Exists(m_dir.File("B(Converted).SIF"))) << "the run ends at the failure";
+    EXPECT_EQ(host.list.size(), 2U);
+    EXPECT_EQ(summary.nFailed, 1U);
+    std::size_t nFiles = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(m_dir.Path())) {
+        ++nFiles;
+    }
+    EXPECT_EQ(nFiles, 4U) << "bin, the two sources and the earlier output; no temporary file";
 }
 
 TEST_F(ConversionRunTest, SourceNameWithoutSifIsRefusedAndNeverWritten) {
