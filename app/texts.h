@@ -75,7 +75,7 @@ inline constexpr const char* kResponsibilityEnd = " ";
 
 inline constexpr const char* kCapabilitiesHeading = "CONVERTER CAPABILITIES\n";
 inline constexpr const char* kCapabilitiesText =
-    " The converter maps old model numbers in expired specification libraries\n"
+    " The converter maps old model numbers in expired product catalog libraries\n"
     " to their equivalents in the new libraries. Not all model numbers can be\n"
     " translated to the new format without human intervention; depending on\n"
     " the application of the product, you may have to update some model\n"
@@ -84,7 +84,7 @@ inline constexpr const char* kCapabilitiesText =
     " re-optioned. Discontinued models are not converted. Although great care\n"
     " went into the accuracy of converted models and data, Kestova's printed\n"
     " price lists take precedence over any software support package or\n"
-    " specification tool: check all bills of materials and specifications\n"
+    " design tool: check all bills of materials and product listings\n"
     " produced by such tools against the current Kestova printed price lists.\n\n";
 inline constexpr const char* kResultsHeading = "CONVERSION RESULTS\n";
 inline constexpr const char* kResultsText =
@@ -92,10 +92,10 @@ inline constexpr const char* kResultsText =
     "numbers in the following manner:\n"
     "  - Expired part numbers are changed to the New Model Equivalents.\n"
     "  - Expired catalog codes are changed to the new catalog code in which\n"
-    "    the converted model's specification data can be found.\n"
+    "    the converted model's product data can be found.\n"
     "  - List pricing, options and all other attributes are not changed. Load\n"
     "    the converted SIF file into Nexavo and update it against current\n"
-    "    data from the new specification libraries.\n"
+    "    data from the new catalog libraries.\n"
     "  - Items not found in the conversion database (unchanged styles, old\n"
     "    discontinued styles or custom style numbers) are not converted.\n"
     "  -  A list of converted and non-converted part numbers is provided for\n"
