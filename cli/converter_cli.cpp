@@ -130,8 +130,10 @@ int RunConverterCli(int argc, const char* const* argv, std::ostream& out, std::o
         for (const auto& warning : table->Warnings()) {
             report->AddWarning(args.strDataFile, warning);
         }
+    }
+    if (reportFile.is_open()) {
         reportFile.close();
-        if (!args.strReport.empty() && args.strReport != "-" && reportFile.fail()) {
+        if (reportFile.fail()) {
             err << texts::kProgramName << ": cannot write the report " << args.strReport << '\n';
             return kExitFailed;
         }

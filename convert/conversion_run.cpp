@@ -5,25 +5,14 @@
 #include "convert/output_file.h"
 #include "convert/text_file.h"
 
+#include <filesystem>
+
 namespace orvane {
 
 namespace {
 
 constexpr std::string_view kSifExtension = ".SIF";
 constexpr std::string_view kConvertedExtension = "(Converted).SIF";
-
-struct PathParts {
-    std::string folder; // with its trailing slash, or empty
-    std::string name;
-};
-
-PathParts SplitPath(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return {{}, path};
-    }
-    return {path.substr(0, slash + 1), path.substr(slash + 1)};
-}
 
 // ASCII letters only: the bytes of multi-byte UTF-8 characters stay as they are.
 std::string UpperCaseAscii(std::string text) {
@@ -36,8 +25,8 @@ std::string UpperCaseAscii(std::string text) {
 }
 
 std::string UpperCaseFileName(const std::string& sourcePath) {
-    const PathParts parts = SplitPath(sourcePath);
-    return parts.folder + UpperCaseAscii(parts.name);
+    const std::filesystem::path path(sourcePath);
+    return (path.parent_path() / UpperCaseAscii(path.filename().string())).string();
 }
 
 // One conversion run over the host's list.
@@ -173,8 +162,8 @@ private:
 } // namespace
 
 std::string GetOutputPath(const std::string& sourcePath) {
-    PathParts parts = SplitPath(sourcePath);
-    const std::string upper = UpperCaseAscii(parts.name);
+    const std::filesystem::path path(sourcePath);
+    const std::string upper = UpperCaseAscii(path.filename().string());
     std::string name;
     std::size_t from = 0;
     for (auto at = upper.find(kSifExtension); at != std::string::npos;
@@ -187,7 +176,7 @@ std::string GetOutputPath(const std::string& sourcePath) {
         return {};
     }
     name.append(upper, from);
-    return parts.folder + name;
+    return (path.parent_path() / name).string();
 }
 
 RunSummary RunConversion(IConversionHost& host, const RunOptions& options) {

@@ -1,6 +1,7 @@
 #include "convert/data_file.h"
 
 #include <array>
+#include <filesystem>
 #include <functional>
 
 namespace orvane {
@@ -38,11 +39,7 @@ std::optional<NewPnValues> ParseDataLine(std::string_view line) {
 }
 
 std::string GetDataFilePath(const std::string& modulePath) {
-    const auto slash = modulePath.rfind('/');
-    if (slash == std::string::npos) {
-        return "DATA.txt";
-    }
-    return modulePath.substr(0, slash + 1) + "DATA.txt";
+    return (std::filesystem::path(modulePath).parent_path() / "DATA.txt").string();
 }
 
 std::size_t CConversionTable::KeyHash::operator()(

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,19 +12,6 @@
 namespace orvane {
 
 namespace {
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // The permissions a newly created file gets, as open() with 0666 would give it.
 mode_t NewFileMode() {
@@ -70,7 +58,9 @@ bool COutputFile::Open(const std::string& path) {
         return false;
     }
 
-    std::string temp = FolderOf(path) + "/." + NameOf(path) + ".XXXXXX";
+    const std::filesystem::path output(path);
+    const std::filesystem::path folder = output.has_parent_path() ? output.parent_path() : ".";
+    std::string temp = (folder / ("." + output.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         m_strLastError = std::strerror(errno);
